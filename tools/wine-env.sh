@@ -1,0 +1,44 @@
+# Sourced by the tools: Wine prefix, virtual display and wineserver of this
+# project. Everything lives under build/ and is touched for this prefix only.
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Starts Xvfb on a free display and exports DISPLAY; sets XVFB_PID.
+start_virtual_display() {
+    local fdfile
+    fdfile="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [[ -s "$fdfile" ]] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+}
+
+stop_virtual_display() {
+    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}
+
+# Creates the prefix once; concurrent callers wait for the first.
+ensure_prefix() {
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [[ ! -f "$WINEPREFIX/.veyrath-ready" ]]; then
+            "$WINE" wineboot -u >/dev/null 2>&1 || true
+            "$WINESERVER" -w
+            touch "$WINEPREFIX/.veyrath-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+}
+
+start_wineserver() { "$WINESERVER" -p; }
+stop_wineserver() { "$WINESERVER" -k 2>/dev/null || true; }
