@@ -12,7 +12,7 @@ export WINEARCH=win64
 start_virtual_display() {
     local fdfile
     fdfile="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -br -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [[ -s "$fdfile" ]] && break
@@ -40,5 +40,5 @@ ensure_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
-start_wineserver() { "$WINESERVER" -p; }
+start_wineserver() { "$WINESERVER" -p >/dev/null 2>&1; }
 stop_wineserver() { "$WINESERVER" -k 2>/dev/null || true; }

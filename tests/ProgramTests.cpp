@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+TEST(Program, Placeholder) { SUCCEED(); }

@@ -1,0 +1,7 @@
+#pragma once
+
+#define IDD_TEST_PLAIN 9001
+#define IDD_TEST_TRANSLUCENT 9002
+#define IDC_TEST_EDIT 9101
+#define IDB_TEST_GARBAGE 9201
+#define IDB_TEST_MISSING 9299

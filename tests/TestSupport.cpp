@@ -1,0 +1,66 @@
+#include "TestSupport.h"
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > timeoutMs) return false;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+std::wstring TestFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+std::wstring ProgramPath() { return TestFolder() + L"..\\Veyrath.exe"; }
+
+std::vector<ScreenPixel> CaptureScreen(const RECT& rect)
+{
+    LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<ScreenPixel> pixels;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (section) {
+        HGDIOBJ previous = ::SelectObject(memory, section);
+        ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        ::GdiFlush();
+        auto* quads = static_cast<const RGBQUAD*>(bits);
+        for (LONG i = 0; i < width * height; ++i) pixels.push_back({quads[i].rgbBlue, quads[i].rgbGreen, quads[i].rgbRed});
+        ::SelectObject(memory, previous);
+        ::DeleteObject(section);
+    }
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+SIZE FrameSize(DWORD style, LONG width, LONG height)
+{
+    RECT rect{0, 0, width, height};
+    ::AdjustWindowRect(&rect, style, FALSE);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
