@@ -64,3 +64,65 @@ SIZE FrameSize(DWORD style, LONG width, LONG height)
     ::AdjustWindowRect(&rect, style, FALSE);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
+
+ChildProcess::~ChildProcess()
+{
+    if (m_info.hProcess) {
+        if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(m_info.hProcess, 99);
+        ::CloseHandle(m_info.hProcess);
+        ::CloseHandle(m_info.hThread);
+    }
+}
+
+bool ChildProcess::Start(const std::wstring& program, const std::wstring& workingFolder)
+{
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    return ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &m_info) != 0;
+}
+
+long ChildProcess::WaitForExit(DWORD timeoutMs)
+{
+    if (::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_info.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+std::vector<HWND> ChildProcess::TopLevelWindows() const
+{
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search{m_info.dwProcessId, {}};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hWnd, &pid);
+            if (pid == s->pid) s->found.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildProcess::WaitForWindow(const std::function<bool(HWND)>& accept, DWORD timeoutMs) const
+{
+    DWORD start = ::GetTickCount();
+    do {
+        for (HWND hWnd : TopLevelWindows())
+            if (::IsWindowVisible(hWnd) && accept(hWnd)) return hWnd;
+        ::Sleep(50);
+    } while (::GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+std::wstring WindowText(HWND hWnd)
+{
+    wchar_t text[512] = {};
+    ::GetWindowTextW(hWnd, text, 512);
+    return text;
+}
