@@ -9,6 +9,7 @@ source "$root/tools/wine-env.sh"
 start_virtual_display
 ensure_prefix
 start_wineserver
+"$WINE" wineboot >/dev/null 2>&1  # Wine's services, up once for the whole run
 cleanup() { stop_wineserver; stop_virtual_display; }
 trap cleanup EXIT
 

@@ -11,7 +11,13 @@ if [[ -z "${DISPLAY:-}" ]]; then
     own_display=1
 fi
 ensure_prefix
-"$WINE" "$@"
+# Wine's helper processes inherit the program's output; files (not the
+# caller's pipe) keep a reader such as CTest from waiting on them.
+out="$(mktemp)" err="$(mktemp)"
+"$WINE" "$@" >"$out" 2>"$err"
 rc=$?
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
 [[ -n "$own_display" ]] && stop_virtual_display
 exit $rc
