@@ -42,10 +42,13 @@ public:
     using CTranslucentDialog::m_children;
 
     std::function<void(TestTranslucentDlg&)> beforeFirstRender;
+    std::function<CStandardDialog*(TestTranslucentDlg&)> companionFactory;
+    CStandardDialog* Companion() const { return m_pCompanion.get(); }
     std::vector<LoggedMessage> log;
+    std::function<void(TestTranslucentDlg&)> onClose;
 
 protected:
-    CStandardDialog* CreateCompanionDialog() override { return nullptr; }
+    CStandardDialog* CreateCompanionDialog() override { return companionFactory ? companionFactory(*this) : nullptr; }
     void OnBeforeFirstRender() override
     {
         if (beforeFirstRender) beforeFirstRender(*this);
@@ -59,6 +62,13 @@ protected:
     LRESULT OnKeyUp(WPARAM wParam, LPARAM lParam) { return m_lastMessage = WM_KEYUP, Record(wParam, lParam); }
     // Recorded instead of entering the system's move loop.
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam) { return m_lastMessage = WM_SYSCOMMAND, Record(wParam, lParam); }
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam)
+    {
+        m_lastMessage = WM_CLOSE;
+        Record(wParam, lParam);
+        if (onClose) onClose(*this);
+        return Default();
+    }
     LRESULT OnFinish(WPARAM, LPARAM)
     {
         EndDialog(42);

@@ -32,10 +32,13 @@ ensure_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [[ ! -f "$WINEPREFIX/.veyrath-ready" ]]; then
+        if [[ ! -f "$WINEPREFIX/.veyrath-ready-2" ]]; then
             "$WINE" wineboot -u >/dev/null 2>&1 || true
+            # No window manager runs on the virtual display: windows left
+            # unmanaged hide at once instead of waiting for one to answer.
+            "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             "$WINESERVER" -w
-            touch "$WINEPREFIX/.veyrath-ready"
+            touch "$WINEPREFIX/.veyrath-ready-2"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
