@@ -1,5 +1,7 @@
 #include "CCmdTarget.h"
 
+#include "CCmdTargetDispatch.h"
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
@@ -30,4 +32,29 @@ BOOL CCmdTarget::OnCmdMsg(UINT id)
     LRESULT ignored = 0;
     entry->pfnThunk(this, WM_COMMAND, MAKEWPARAM(id, 0), 0, ignored);
     return TRUE;
+}
+
+CCmdTarget::~CCmdTarget()
+{
+    if (m_pDispatch) m_pDispatch->Disconnect();
+}
+
+const AFX_DISPMAP* CCmdTarget::GetThisDispatchMap()
+{
+    static const AFX_DISPMAP_ENTRY entries[] = {{nullptr, VT_EMPTY, nullptr, nullptr}};
+    static const AFX_DISPMAP map = {nullptr, entries};
+    return &map;
+}
+
+const AFX_DISPMAP* CCmdTarget::GetDispatchMap() const { return GetThisDispatchMap(); }
+
+void CCmdTarget::EnableAutomation()
+{
+    if (!m_pDispatch) m_pDispatch = CCmdTargetDispatch::Create(this);
+}
+
+IDispatch* CCmdTarget::GetIDispatch(BOOL addRef)
+{
+    if (m_pDispatch && addRef) m_pDispatch->AddRef();
+    return m_pDispatch;
 }
