@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include "CMFCButton.h"
+#include "COleControlSite.h"
 #include "CWinApp.h"
+#include "ControlContainer.h"
 #include "DialogTemplate.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -33,8 +36,10 @@ CDialog::CDialog(UINT templateId, CWnd* parent)
 
 HWND CDialog::CreateFromTemplate(HINSTANCE module, LPCWSTR templateName, HWND parent)
 {
-    DialogTemplate dialog(module, templateName);
+    CMFCButton::RegisterWindowClass();
+    DialogTemplate dialog(module, templateName, AfxControlContainerEnabled());
     if (!dialog.Get()) return nullptr;
+    m_controlItems = dialog.Controls();
     HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(module, dialog.Get(), parent, &AfxDlgProc, 0);
     UnhookWindowCreate();
@@ -114,7 +119,54 @@ BOOL CDialog::Create(LPCWSTR templateName, CWnd* parent)
     return CreateFromTemplate(AfxGetResourceHandle(), templateName, owner) != nullptr;
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+{
+    CreateDlgControls();
+    return OnInitDialog();
+}
+
+COleControlSite* CDialog::CreateControlSite() { return new COleControlSite(); }
+
+void CDialog::CreateDlgControls()
+{
+    for (const DialogControlItem& item : m_controlItems) {
+        CLSID clsid{};
+        if (FAILED(::CLSIDFromString(item.clsid.c_str(), &clsid))) continue;
+        RECT rect = item.rect;
+        ::MapDialogRect(m_hWnd, &rect);
+        DWORD length = 0;
+        const BYTE* state = FindDlgInitRecord(static_cast<WORD>(item.id), kOleControlState, &length);
+        COleControlSite* site = CreateControlSite();
+        if (site) site->CreateControl(m_hWnd, item.id, rect, item.style, clsid, state, length);
+    }
+    m_controlItems.clear();
+}
+
+const BYTE* CDialog::FindDlgInitRecord(WORD control, WORD message, DWORD* length) const
+{
+    *length = 0;
+    HINSTANCE module = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceW(module, m_lpszTemplateName, MAKEINTRESOURCEW(240));
+    if (!found) return nullptr;
+    auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+    DWORD size = ::SizeofResource(module, found);
+    for (DWORD offset = 0; data && offset + 8 <= size;) {
+        WORD id = 0, msg = 0;
+        DWORD bytes = 0;
+        std::memcpy(&id, data + offset, 2);
+        if (id == 0) break;
+        std::memcpy(&msg, data + offset + 2, 2);
+        std::memcpy(&bytes, data + offset + 4, 4);
+        offset += 8;
+        if (bytes > size - offset) break;
+        if (id == control && msg == message) {
+            *length = bytes;
+            return data + offset;
+        }
+        offset += bytes;
+    }
+    return nullptr;
+}
 
 BOOL CDialog::OnInitDialog()
 {

@@ -1,6 +1,11 @@
 #pragma once
+#include <vector>
+
 #include "CDataExchange.h"
 #include "CWnd.h"
+#include "DialogTemplate.h"
+
+class COleControlSite;
 
 // A dialog created from a resource template, run modally on the framework's
 // own loop (DoModal) or modeless (Create).
@@ -32,10 +37,18 @@ protected:
     virtual HWND CreateFromTemplate(HINSTANCE module, LPCWSTR templateName, HWND parent);
     // Sends the template's DLGINIT records to their controls.
     BOOL ExecuteDlgInit(LPCWSTR templateName);
+    // The bytes of the template's DLGINIT record for `control` and `message`.
+    const BYTE* FindDlgInitRecord(WORD control, WORD message, DWORD* length) const;
+    // A new site for one ActiveX control of the template; the site's window
+    // owns it once created.
+    virtual COleControlSite* CreateControlSite();
+    // Creates the template's ActiveX controls, before OnInitDialog runs.
+    void CreateDlgControls();
     // Runs until the dialog ends, its window goes away or WM_QUIT arrives.
     int RunModalLoop();
     bool ContinueModal() const;
 
+    std::vector<DialogControlItem> m_controlItems;
     bool m_bModalRunning = false;
     INT_PTR m_nModalResult = -1;
 

@@ -1,9 +1,11 @@
 #include "CWnd.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <exception>
 #include <unordered_map>
 
+#include "COleControlSite.h"
 #include "CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -80,6 +82,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     auto previous = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (previous != &AfxWndProc) m_pfnSuper = previous;
+    PreSubclassWindow();
     return TRUE;
 }
 
@@ -159,6 +162,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         *result = 0;
         return TRUE;
     }
+    if (message == WM_DRAWITEM && !FindMessageEntry(WM_DRAWITEM, 0)) {
+        // Owner-drawn controls draw themselves: the item goes to the child's object.
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        CWnd* child = item ? FromHandlePermanent(item->hwndItem) : nullptr;
+        if (child && child->OnChildNotify(message, wParam, lParam, result)) return TRUE;
+    }
     UINT key = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ? WM_CTLCOLOR : message;
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(key, 0);
     if (!entry) return FALSE;
@@ -182,6 +191,17 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+HRESULT CWnd::InvokeHelper(DISPID id, WORD flags, VARTYPE resultType, void* result, const char* params, ...)
+{
+    COleControlSite* site = COleControlSite::FromWindow(m_hWnd);
+    if (!site) return E_UNEXPECTED;
+    va_list args;
+    va_start(args, params);
+    HRESULT hr = site->InvokeHelperV(id, flags, resultType, result, params, args);
+    va_end(args);
+    return hr;
 }
 
 LRESULT CWnd::Default()

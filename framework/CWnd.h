@@ -25,6 +25,8 @@ public:
     // Bind and route the window's messages through this object; the previous
     // window procedure becomes the default processing.
     BOOL SubclassWindow(HWND hWnd);
+    // Runs once the window is bound by SubclassWindow.
+    virtual void PreSubclassWindow() {}
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
     BOOL DestroyWindow();
@@ -57,6 +59,10 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window's last message; the object is unbound by then.
     virtual void PostNcDestroy() {}
+
+    // Calls the IDispatch of the ActiveX control hosted in this window, with
+    // a VTS_ description of the arguments that follow; the COM status.
+    HRESULT InvokeHelper(DISPID id, WORD flags, VARTYPE resultType, void* result, const char* params, ...);
 
     // Default processing of the message being handled.
     LRESULT Default();

@@ -26,3 +26,7 @@
 #define IDC_MINIMIZE_BUTTON 1012
 
 #define RT_DLGINIT_TYPE 240
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

@@ -1,7 +1,7 @@
 #include "CKwTranslucentDlg.h"
 
 #include "res/resource.h"
-#include "ui/translucent/CStandardDialog.h"
+#include "CKwStandardDlg.h"
 
 IMPLEMENT_DYNAMIC(CKwTranslucentDlg, CDialog)
 
@@ -14,9 +14,7 @@ CKwTranslucentDlg::~CKwTranslucentDlg() = default;
 
 CStandardDialog* CKwTranslucentDlg::CreateCompanionDialog()
 {
-    // The launcher panel comes with the panel's own change; until then the
-    // background runs alone.
-    return nullptr;
+    return new CKwStandardDlg(this);
 }
 
 void CKwTranslucentDlg::OnBeforeFirstRender() {}
