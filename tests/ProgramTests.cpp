@@ -10,7 +10,58 @@ bool IsLauncherBackground(HWND hWnd)
     return WindowText(hWnd) == L"Veyrath" && (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
+HWND PanelOf(const ChildProcess& program, HWND launcher)
+{
+    return program.WaitForWindow([&](HWND hWnd) { return ::GetWindow(hWnd, GW_OWNER) == launcher; });
+}
+
+// The real program with its launcher and panel up.
+class RunningLauncher : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(program.Start(ProgramPath()));
+        launcher = program.WaitForWindow(IsLauncherBackground);
+        ASSERT_NE(launcher, nullptr);
+        panel = PanelOf(program, launcher);
+        ASSERT_NE(panel, nullptr);
+    }
+    ChildProcess program;
+    HWND launcher = nullptr;
+    HWND panel = nullptr;
+};
+
 }  // namespace
+
+TEST_F(RunningLauncher, CloseButtonEndsTheProgram)
+{
+    RECT back{}, front{};
+    ::GetWindowRect(launcher, &back);
+    ::GetWindowRect(panel, &front);
+    EXPECT_TRUE(::EqualRect(&back, &front)) << "the panel lies over the background";
+    ::PostMessageW(panel, WM_COMMAND, 1004, 0);
+    EXPECT_EQ(program.WaitForExit(15000), 0);
+    EXPECT_TRUE(program.TopLevelWindows().empty());
+}
+
+TEST_F(RunningLauncher, EscapeInThePanelClosesTheLauncherAndEnterDoesNothing)
+{
+    ::PostMessageW(panel, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(program.WaitForExit(1500), -1) << "Enter leaves the launcher running";
+    ::PostMessageW(panel, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(program.WaitForExit(15000), 0);
+}
+
+TEST_F(RunningLauncher, MinimiseButtonMinimisesPanelAndBackground)
+{
+    ::PostMessageW(panel, WM_COMMAND, 1012, 0);
+    DWORD start = ::GetTickCount();
+    while (!(::IsIconic(panel) && ::IsIconic(launcher)) && ::GetTickCount() - start < 5000) ::Sleep(50);
+    EXPECT_TRUE(::IsIconic(panel));
+    EXPECT_TRUE(::IsIconic(launcher));
+    ::PostMessageW(launcher, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(15000), 0);
+}
 
 TEST(Program, ShowsTheLauncherAndEndsCleanlyWhenItIsClosed)
 {
