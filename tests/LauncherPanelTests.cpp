@@ -207,3 +207,74 @@ TEST_F(Launcher, MinimiseMinimisesPanelThenBackground)
     EXPECT_TRUE(::IsIconic(panel));
     EXPECT_TRUE(::IsIconic(launcher.m_hWnd));
 }
+
+namespace {
+
+// Points the prefix's http and https open commands at the tests' recorder.
+class ShellOpenRecorder {
+public:
+    ShellOpenRecorder()
+    {
+        ::DeleteFileW(RecordPath().c_str());
+        std::wstring command = L"\"" + TestFolder() + L"url_recorder.exe\" \"%1\"";
+        for (const wchar_t* scheme : {L"http", L"https"}) {
+            std::wstring key = std::wstring(L"Software\\Classes\\") + scheme + L"\\shell\\open\\command";
+            HKEY handle = nullptr;
+            if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) ==
+                ERROR_SUCCESS) {
+                ::RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                 static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+                ::RegCloseKey(handle);
+            }
+        }
+    }
+    ~ShellOpenRecorder() { ::DeleteFileW(RecordPath().c_str()); }
+    static std::wstring RecordPath() { return TestFolder() + L"recorded-urls.txt"; }
+    // The addresses recorded so far, once `count` have arrived.
+    std::vector<std::wstring> WaitFor(size_t count) const
+    {
+        std::vector<std::wstring> lines;
+        PumpUntil(
+            [&] {
+                lines.clear();
+                FILE* in = _wfopen(RecordPath().c_str(), L"r, ccs=UTF-8");
+                if (!in) return count == 0;
+                wchar_t line[1024];
+                while (fgetws(line, 1024, in)) {
+                    std::wstring text(line);
+                    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
+                    lines.push_back(text);
+                }
+                fclose(in);
+                return lines.size() >= count;
+            },
+            15000);
+        return lines;
+    }
+};
+
+}  // namespace
+
+TEST_F(Launcher, PageCommandsOpenTheConfiguredAddressesOrTheDefaults)
+{
+    ShellOpenRecorder recorder;
+    WriteConfig("[kwrn]\r\nhome_url=http://127.0.0.1/home\r\nrecharge_url=http://127.0.0.1/pay\r\n"
+                "service_url=error\r\nforum_url=http://127.0.0.1/forum\r\n");
+    Open();
+    for (UINT command : {IDC_HOME, IDC_RECHARGE, IDC_SERVICE, IDC_FORUM}) {
+        size_t before = recorder.WaitFor(0).size();
+        ::SendMessageW(panel, WM_COMMAND, command, 0);
+        recorder.WaitFor(before + 1);
+    }
+    ::DeleteFileW(ConfigPath().c_str());
+    for (UINT command : {IDC_HOME, IDC_RECHARGE, IDC_SERVICE, IDC_FORUM}) {
+        size_t before = recorder.WaitFor(0).size();
+        ::SendMessageW(panel, WM_COMMAND, command, 0);
+        recorder.WaitFor(before + 1);
+    }
+    std::vector<std::wstring> expected = {
+        L"http://127.0.0.1/home", L"http://127.0.0.1/pay", defaults::kService, L"http://127.0.0.1/forum",
+        defaults::kHome,          defaults::kRecharge,     defaults::kService, defaults::kForum};
+    EXPECT_EQ(recorder.WaitFor(8), expected);
+    EXPECT_EQ(std::wstring(defaults::kHome), defaults::kForum) << "home and forum share the game site's root";
+}
