@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "StartupBenchmark.h"
 #include "res/resource.h"
 #include "ui/translucent/CTranslucentDialog.h"
 #include "ui/translucent/LoadResourceImage.h"
@@ -77,5 +78,6 @@ int main()
     Report("LoadResourceImage(158)", load, baseline);
     Report("Render (1278 x 708)", render, baseline);
     Gdiplus::GdiplusShutdown(token);
+    RunStartupBenchmark();
     return 0;
 }
