@@ -4,7 +4,10 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "FakeWebBrowser.h"
 #include "TestTranslucentDlg.h"
+#include "framework/ControlContainer.h"
+#include "ui/launcher/CKwTranslucentDlg.h"
 #include "ui/translucent/LoadResourceImage.h"
 
 // What the virtual display shows: these run alone, with no other test's
@@ -83,3 +86,32 @@ TEST_F(TranslucentWindow, ChildrenOnlyDrawsEveryWidgetAndShrinksTheImage)
     EXPECT_EQ(screen[20 * 1278 + 20].r, 255);
 }
 
+
+// The launcher's buttons paint the key colour behind their images, so the
+// background artwork shows through around the cross.
+TEST(LauncherPicture, CloseButtonShowsItsImageOverTheBackground)
+{
+    AfxEnableControlContainer();
+    FakeWebBrowserRegistration browser;
+    CKwTranslucentDlg launcher(IDB_LAUNCHER_BACKGROUND, L"PNG", nullptr, nullptr);
+    ASSERT_TRUE(launcher.Create(IDD_LAUNCHER_BACKGROUND));
+    PumpUntil([] { return false; }, 500);  // let both windows paint
+    RECT rect = WindowRect(launcher.m_hWnd);
+    std::vector<ScreenPixel> screen = CaptureScreen(rect);
+    auto at = [&](int x, int y) { return screen[y * 1278 + x]; };
+
+    ScreenPixel centre = at(1145 + 14, 105 + 14);  // middle of the cross
+    EXPECT_GT(centre.r, 200);
+    EXPECT_GT(centre.g, 180);
+    EXPECT_GT(centre.b, 140);
+
+    std::unique_ptr<Gdiplus::Bitmap> image(
+        static_cast<Gdiplus::Bitmap*>(LoadResourceImage(IDB_LAUNCHER_BACKGROUND, L"PNG", nullptr)));
+    Gdiplus::Color under;
+    image->GetPixel(1146, 106, &under);  // the button's corner, clear in the image
+    ScreenPixel corner = at(1146, 106);
+    EXPECT_NEAR(corner.r, under.GetR(), 3);
+    EXPECT_NEAR(corner.g, under.GetG(), 3) << "no key green shows";
+    EXPECT_NEAR(corner.b, under.GetB(), 3);
+    launcher.DestroyWindow();
+}
