@@ -32,13 +32,20 @@ ensure_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [[ ! -f "$WINEPREFIX/.veyrath-ready-2" ]]; then
+        if [[ ! -f "$WINEPREFIX/.veyrath-ready-3" ]]; then
             "$WINE" wineboot -u >/dev/null 2>&1 || true
             # No window manager runs on the virtual display: windows left
             # unmanaged hide at once instead of waiting for one to answer.
             "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            # The dialog fonts fall back to a Chinese font for the texts
+            # they cannot draw themselves.
+            local face
+            for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg"; do
+                "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+                    /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+            done
             "$WINESERVER" -w
-            touch "$WINEPREFIX/.veyrath-ready-2"
+            touch "$WINEPREFIX/.veyrath-ready-3"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
