@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/CHandle.h"
+
 namespace {
 
 std::wstring BuildFolder()
@@ -53,26 +55,27 @@ Run TimeStart(const std::wstring& program, const std::function<bool(HWND)>& read
 {
     Run run;
     std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup{sizeof(startup)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     auto start = std::chrono::steady_clock::now();
     if (!::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return run;
+    CKernelHandle process(info.hProcess), thread(info.hThread);
     HWND window = nullptr;
     while (!(window = FindVisibleWindow(info.dwProcessId, ready)) &&
            std::chrono::steady_clock::now() - start < std::chrono::seconds(30))
         ::Sleep(1);
     run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     ::Sleep(300);
-    PROCESS_MEMORY_COUNTERS_EX memory{sizeof(memory)};
-    if (::K32GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory)))
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof(memory);
+    if (::K32GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory)))
         // Wine leaves PrivateUsage at 0; its pagefile figure counts the same pages.
         run.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
     HWND top = ::GetWindow(window, GW_OWNER) ? ::GetWindow(window, GW_OWNER) : window;
     ::PostMessageW(top, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(info.hProcess, 15000) != WAIT_OBJECT_0) ::TerminateProcess(info.hProcess, 1);
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
+    if (::WaitForSingleObject(process.Get(), 15000) != WAIT_OBJECT_0) ::TerminateProcess(process.Get(), 1);
     return run;
 }
 

@@ -77,14 +77,18 @@ HRESULT CCmdTargetDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info)
     return E_NOTIMPL;
 }
 
-const AFX_DISPMAP_ENTRY* CCmdTargetDispatch::EntryOf(DISPID id) const
+template <typename Match>
+const AFX_DISPMAP_ENTRY* CCmdTargetDispatch::FindEntry(Match match, DISPID* id) const
 {
-    if (!m_target || id < 1) return nullptr;
+    if (!m_target) return nullptr;
     DISPID next = 1;
     for (const AFX_DISPMAP* map = m_target->GetDispatchMap(); map;
          map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
         for (const AFX_DISPMAP_ENTRY* e = map->lpEntries; e->lpszName; ++e, ++next)
-            if (next == id) return e;
+            if (match(*e, next)) {
+                if (id) *id = next;
+                return e;
+            }
     return nullptr;
 }
 
@@ -94,22 +98,18 @@ HRESULT CCmdTargetDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, L
     if (!m_target) return RPC_E_DISCONNECTED;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
     if (count == 0 || !names[0]) return DISP_E_UNKNOWNNAME;
-    DISPID next = 1;
-    for (const AFX_DISPMAP* map = m_target->GetDispatchMap(); map;
-         map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
-        for (const AFX_DISPMAP_ENTRY* e = map->lpEntries; e->lpszName; ++e, ++next)
-            if (::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, e->lpszName, -1, names[0], -1) == CSTR_EQUAL) {
-                ids[0] = next;
-                return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;  // parameter names are not known
-            }
-    return DISP_E_UNKNOWNNAME;
+    auto sameName = [&](const AFX_DISPMAP_ENTRY& e, DISPID) {
+        return ::CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, e.lpszName, -1, names[0], -1) == CSTR_EQUAL;
+    };
+    if (!FindEntry(sameName, &ids[0])) return DISP_E_UNKNOWNNAME;
+    return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;  // parameter names are not known
 }
 
 HRESULT CCmdTargetDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* exception, UINT* argError)
 {
     if (!m_target) return RPC_E_DISCONNECTED;
-    const AFX_DISPMAP_ENTRY* entry = EntryOf(id);
+    const AFX_DISPMAP_ENTRY* entry = FindEntry([id](const AFX_DISPMAP_ENTRY&, DISPID at) { return at == id; }, nullptr);
     if (!entry) return DISP_E_MEMBERNOTFOUND;
     if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
     DISPPARAMS none{};
@@ -118,17 +118,17 @@ HRESULT CCmdTargetDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARA
     if (params->cNamedArgs != 0) return DISP_E_NONAMEDARGS;
     if (params->cArgs != declared) return DISP_E_BADPARAMCOUNT;
 
-    // COM passes the arguments last first.
-    std::vector<CVariant> args(declared);
-    for (UINT i = 0; i < declared; ++i) {
-        UINT position = declared - 1 - i;
-        if (FAILED(CoerceArgument(params->rgvarg[position], entry->lpszParams[i], &args[i]))) {
-            if (argError) *argError = position;
-            return DISP_E_TYPEMISMATCH;
-        }
-    }
     CVariant answer;
     try {
+        // COM passes the arguments last first.
+        std::vector<CVariant> args(declared);
+        for (UINT i = 0; i < declared; ++i) {
+            UINT position = declared - 1 - i;
+            if (FAILED(CoerceArgument(params->rgvarg[position], entry->lpszParams[i], &args[i]))) {
+                if (argError) *argError = position;
+                return DISP_E_TYPEMISMATCH;
+            }
+        }
         entry->pfnInvoke(m_target, args.empty() ? nullptr : static_cast<VARIANT*>(&args[0]), &answer);
     } catch (const COleException& e) {
         FillException(exception, e.m_sc, e.what());

@@ -8,7 +8,7 @@ class CCmdTarget;
 // are found by name without regard to case; identifiers count from 1 in map
 // order. When the target goes away first, the object stays for the callers
 // still holding it and answers them with RPC_E_DISCONNECTED.
-class CCmdTargetDispatch : public IDispatch {
+class CCmdTargetDispatch final : public IDispatch {
 public:
     static CCmdTargetDispatch* Create(CCmdTarget* target);
     void Disconnect();
@@ -26,7 +26,9 @@ public:
 private:
     explicit CCmdTargetDispatch(CCmdTarget* target) : m_target(target) {}
     ~CCmdTargetDispatch() = default;
-    const struct AFX_DISPMAP_ENTRY* EntryOf(DISPID id) const;
+    // The first entry, in map order, that `match(entry, dispid)` accepts.
+    template <typename Match>
+    const struct AFX_DISPMAP_ENTRY* FindEntry(Match match, DISPID* id) const;
 
     CCmdTarget* m_target;
     ULONG m_refs = 0;

@@ -1,11 +1,10 @@
 #include "CDialog.h"
 
-#include <cstring>
-
 #include "CMFCButton.h"
 #include "COleControlSite.h"
 #include "CWinApp.h"
 #include "ControlContainer.h"
+#include "DialogInitData.h"
 #include "DialogTemplate.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -129,44 +128,22 @@ COleControlSite* CDialog::CreateControlSite() { return new COleControlSite(); }
 
 void CDialog::CreateDlgControls()
 {
+    if (m_controlItems.empty()) return;
+    DialogInitData init(AfxGetResourceHandle(), m_lpszTemplateName);
     for (const DialogControlItem& item : m_controlItems) {
         CLSID clsid{};
         if (FAILED(::CLSIDFromString(item.clsid.c_str(), &clsid))) continue;
         RECT rect = item.rect;
         ::MapDialogRect(m_hWnd, &rect);
-        DWORD length = 0;
-        const BYTE* state = FindDlgInitRecord(static_cast<WORD>(item.id), kOleControlState, &length);
+        const DialogInitData::Record* state = init.Find(static_cast<WORD>(item.id), kOleControlState);
         COleControlSite* site = CreateControlSite();
-        if (site) site->CreateControl(m_hWnd, item.id, rect, item.style, clsid, state, length);
+        if (site)
+            site->CreateControl(m_hWnd, item.id, rect, item.style, clsid, state ? state->bytes : nullptr,
+                                state ? state->length : 0);
     }
     m_controlItems.clear();
 }
 
-const BYTE* CDialog::FindDlgInitRecord(WORD control, WORD message, DWORD* length) const
-{
-    *length = 0;
-    HINSTANCE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceW(module, m_lpszTemplateName, MAKEINTRESOURCEW(240));
-    if (!found) return nullptr;
-    auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
-    DWORD size = ::SizeofResource(module, found);
-    for (DWORD offset = 0; data && offset + 8 <= size;) {
-        WORD id = 0, msg = 0;
-        DWORD bytes = 0;
-        std::memcpy(&id, data + offset, 2);
-        if (id == 0) break;
-        std::memcpy(&msg, data + offset + 2, 2);
-        std::memcpy(&bytes, data + offset + 4, 4);
-        offset += 8;
-        if (bytes > size - offset) break;
-        if (id == control && msg == message) {
-            *length = bytes;
-            return data + offset;
-        }
-        offset += bytes;
-    }
-    return nullptr;
-}
 
 BOOL CDialog::OnInitDialog()
 {
@@ -177,36 +154,18 @@ BOOL CDialog::OnInitDialog()
 
 BOOL CDialog::ExecuteDlgInit(LPCWSTR templateName)
 {
-    HINSTANCE module = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceW(module, templateName, MAKEINTRESOURCEW(240));
-    if (!found) return TRUE;
-    auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
-    DWORD size = ::SizeofResource(module, found);
-    if (!data) return TRUE;
-
-    // Records: control id (16 bits), message (16 bits), length (32 bits),
-    // bytes; not aligned; a zero control id ends the list.
-    DWORD offset = 0;
-    while (offset + 2 <= size) {
-        WORD control = 0, message = 0;
-        DWORD length = 0;
-        std::memcpy(&control, data + offset, 2);
-        if (control == 0 || offset + 8 > size) break;
-        std::memcpy(&message, data + offset + 2, 2);
-        std::memcpy(&length, data + offset + 4, 4);
-        offset += 8;
-        if (length > size - offset) return FALSE;
-        const BYTE* bytes = data + offset;
-        offset += length;
-        if (message == kOleControlState) continue;  // used when the control is created
-        HWND target = ::GetDlgItem(m_hWnd, static_cast<short>(control));
+    DialogInitData init(AfxGetResourceHandle(), templateName);
+    for (const DialogInitData::Record& record : init.Records()) {
+        if (record.message == kOleControlState) continue;  // used when the control is created
+        HWND target = ::GetDlgItem(m_hWnd, static_cast<short>(record.control));
         if (!target) continue;
-        if (message == CB_ADDSTRING || message == LB_ADDSTRING)
-            ::SendMessageA(target, message, 0, reinterpret_cast<LPARAM>(bytes));
+        auto bytes = reinterpret_cast<LPARAM>(record.bytes);
+        if (record.message == CB_ADDSTRING || record.message == LB_ADDSTRING)
+            ::SendMessageA(target, record.message, 0, bytes);
         else
-            ::SendMessageW(target, message, length, reinterpret_cast<LPARAM>(bytes));
+            ::SendMessageW(target, record.message, record.length, bytes);
     }
-    return TRUE;
+    return init.Complete();
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)

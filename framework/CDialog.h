@@ -37,8 +37,6 @@ protected:
     virtual HWND CreateFromTemplate(HINSTANCE module, LPCWSTR templateName, HWND parent);
     // Sends the template's DLGINIT records to their controls.
     BOOL ExecuteDlgInit(LPCWSTR templateName);
-    // The bytes of the template's DLGINIT record for `control` and `message`.
-    const BYTE* FindDlgInitRecord(WORD control, WORD message, DWORD* length) const;
     // A new site for one ActiveX control of the template; the site's window
     // owns it once created.
     virtual COleControlSite* CreateControlSite();

@@ -68,7 +68,8 @@ LRESULT CALLBACK MfcButtonProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
 void CMFCButton::RegisterWindowClass()
 {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW cls{sizeof(cls)};
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof(cls);
     if (::GetClassInfoExW(instance, kClassName, &cls)) return;
     if (!::GetClassInfoExW(nullptr, L"Button", &cls)) return;
     g_buttonProc = cls.lpfnWndProc;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CreateStreamOverBytes.h"
+#include "CClientDC.h"
 #include "CVariant.h"
 #include "DispatchMap.h"
 
@@ -13,11 +14,9 @@ constexpr wchar_t kSiteClass[] = L"VeyrathControlSite";
 
 SIZEL PixelsToHimetric(LONG cx, LONG cy)
 {
-    HDC screen = ::GetDC(nullptr);
-    SIZEL size{::MulDiv(cx, 2540, ::GetDeviceCaps(screen, LOGPIXELSX)),
-               ::MulDiv(cy, 2540, ::GetDeviceCaps(screen, LOGPIXELSY))};
-    ::ReleaseDC(nullptr, screen);
-    return size;
+    CClientDC screen(nullptr);
+    return SIZEL{::MulDiv(cx, 2540, ::GetDeviceCaps(screen, LOGPIXELSX)),
+                 ::MulDiv(cy, 2540, ::GetDeviceCaps(screen, LOGPIXELSY))};
 }
 }  // namespace
 
@@ -25,9 +24,11 @@ bool IsControlClassName(const wchar_t* name) { return name && name[0] == L'{'; }
 
 void COleControlSite::RegisterSiteClass()
 {
-    WNDCLASSEXW existing{sizeof(existing)};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
     if (::GetClassInfoExW(::GetModuleHandleW(nullptr), kSiteClass, &existing)) return;
-    WNDCLASSEXW cls{sizeof(cls)};
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof(cls);
     cls.lpfnWndProc = &COleControlSite::SiteWndProc;
     cls.hInstance = ::GetModuleHandleW(nullptr);
     cls.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);

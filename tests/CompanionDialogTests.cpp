@@ -2,6 +2,7 @@
 
 #include "TestResources.h"
 #include "TestSupport.h"
+#include "framework/CClientDC.h"
 #include "TestTranslucentDlg.h"
 #include "ui/translucent/CStandardDialog.h"
 
@@ -129,9 +130,9 @@ TEST_F(Companion, AnswersOnlyTheDialogBackgroundWithTheKeyBrush)
 {
     Create();
     HWND panel = companion().m_hWnd;
-    HDC dc = ::GetDC(panel);
-    HBRUSH first = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORDLG, WPARAM(dc), LPARAM(panel)));
-    HBRUSH second = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORDLG, WPARAM(dc), LPARAM(panel)));
+    CClientDC dc(panel);
+    HBRUSH first = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORDLG, WPARAM(dc.Get()), LPARAM(panel)));
+    HBRUSH second = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORDLG, WPARAM(dc.Get()), LPARAM(panel)));
     EXPECT_NE(first, nullptr);
     EXPECT_EQ(first, companion().KeyBrush());
     EXPECT_EQ(first, second) << "the same brush on every request";
@@ -146,10 +147,9 @@ TEST_F(Companion, AnswersOnlyTheDialogBackgroundWithTheKeyBrush)
                   {WM_CTLCOLORLISTBOX, IDC_TEST_EDIT}, {WM_CTLCOLORSCROLLBAR, IDC_TEST_EDIT}};
     for (const Request& r : others) {
         HWND control = ::GetDlgItem(panel, r.control);
-        LRESULT brush = ::SendMessageW(panel, r.message, WPARAM(dc), LPARAM(control));
+        LRESULT brush = ::SendMessageW(panel, r.message, WPARAM(dc.Get()), LPARAM(control));
         EXPECT_NE(reinterpret_cast<HBRUSH>(brush), companion().KeyBrush()) << std::hex << r.message;
     }
-    ::ReleaseDC(panel, dc);
 }
 
 TEST_F(Companion, CancelClosesTheOwnerFirstAndSynchronously)

@@ -72,7 +72,8 @@ HRESULT FakeWebBrowser::DoVerb(LONG verb, LPMSG, IOleClientSite* clientSite, LON
     CComPtr<IOleInPlaceFrame> frame;
     CComPtr<IOleInPlaceUIWindow> document;
     RECT clip{};
-    OLEINPLACEFRAMEINFO info{sizeof(info)};
+    OLEINPLACEFRAMEINFO info{};
+    info.cb = sizeof(info);
     inPlace->GetWindowContext(&frame, &document, &positionRect, &clip, &info);
     return S_OK;
 }

@@ -10,7 +10,7 @@
 // Stands in for the WebBrowser control, which has no HTML engine under
 // Wine: records what its container does to it and, on Navigate, asks its
 // site for the page's external object as a page would.
-class FakeWebBrowser : public IOleObject, public IOleInPlaceObject, public IPersistStreamInit, public IDispatch {
+class FakeWebBrowser final : public IOleObject, public IOleInPlaceObject, public IPersistStreamInit, public IDispatch {
 public:
     static FakeWebBrowser* last;  // the most recently created one
     static int alive;

@@ -6,6 +6,7 @@
 
 #include "FakeWebBrowser.h"
 #include "TestSupport.h"
+#include "framework/CClientDC.h"
 #include "app/CTranslucentApp.h"
 #include "app/DefaultAddresses.h"
 #include "framework/COleControlSite.h"
@@ -48,7 +49,6 @@ protected:
     {
         ASSERT_TRUE(launcher.Create(IDD_LAUNCHER_BACKGROUND));
         theApp.m_pMainWnd = &launcher;
-        panel = ::GetWindow(launcher.m_hWnd, GW_ENABLEDPOPUP);
         for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h && !panel; h = ::GetWindow(h, GW_HWNDNEXT))
             if (::GetWindow(h, GW_OWNER) == launcher.m_hWnd) panel = h;
         ASSERT_NE(panel, nullptr);
@@ -185,19 +185,18 @@ TEST_F(Launcher, AdvisoryStripHasItsTextAndColoursWithOneBrush)
     HWND text = ::GetDlgItem(panel, IDC_STATIC);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(WindowText(text), kAdvisory);
-    HDC dc = ::GetDC(text);
-    HBRUSH first = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(text)));
+    CClientDC dc(text);
+    HBRUSH first = reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORSTATIC, WPARAM(dc.Get()), LPARAM(text)));
     EXPECT_EQ(::GetTextColor(dc), 0x0076899Au);
     EXPECT_EQ(::GetBkColor(dc), 0x00121A27u);
     EXPECT_EQ(::GetBkMode(dc), OPAQUE);
     for (int i = 0; i < 5; ++i) {
         ::RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        EXPECT_EQ(reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(text))), first);
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(::SendMessageW(panel, WM_CTLCOLORSTATIC, WPARAM(dc.Get()), LPARAM(text))), first);
     }
     LOGBRUSH info{};
     ::GetObjectW(first, sizeof(info), &info);
     EXPECT_EQ(info.lbColor, 0x00121A27u);
-    ::ReleaseDC(text, dc);
 }
 
 TEST_F(Launcher, MinimiseMinimisesPanelThenBackground)

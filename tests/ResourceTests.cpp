@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "framework/CHandle.h"
 #include "res/resource.h"
 #include "ui/translucent/LoadResourceImage.h"
 
@@ -413,9 +414,9 @@ TEST_F(ProgramResources, EverythingButTheManifestIsInChinese)
 
 TEST(ProgramImage, ImportsOnlySystemLibraries)
 {
-    HMODULE image = ::LoadLibraryExW(ProgramPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-    ASSERT_NE(image, nullptr);
-    auto* base = reinterpret_cast<const BYTE*>(image);
+    CLibrary image(::LoadLibraryExW(ProgramPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
+    ASSERT_TRUE(image);
+    auto* base = reinterpret_cast<const BYTE*>(image.Get());
     auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
     EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
@@ -430,5 +431,4 @@ TEST(ProgramImage, ImportsOnlySystemLibraries)
         std::transform(name.begin(), name.end(), name.begin(), ::tolower);
         EXPECT_TRUE(system.count(name)) << name;
     }
-    ::FreeLibrary(image);
 }

@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include "framework/CClientDC.h"
+#include "framework/CHandle.h"
+#include "framework/CSelectObject.h"
+
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
     DWORD start = ::GetTickCount();
@@ -38,23 +42,18 @@ std::vector<ScreenPixel> CaptureScreen(const RECT& rect)
 {
     LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<ScreenPixel> pixels;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
+    CClientDC screen(nullptr);
+    CMemoryDC memory(::CreateCompatibleDC(screen));
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HBITMAP section = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (section) {
-        HGDIOBJ previous = ::SelectObject(memory, section);
-        ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-        ::GdiFlush();
-        auto* quads = static_cast<const RGBQUAD*>(bits);
-        for (LONG i = 0; i < width * height; ++i) pixels.push_back({quads[i].rgbBlue, quads[i].rgbGreen, quads[i].rgbRed});
-        ::SelectObject(memory, previous);
-        ::DeleteObject(section);
-    }
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    CBitmapHandle section(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section) return pixels;
+    CSelectObject selected(memory.Get(), section.Get());
+    ::BitBlt(memory.Get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ::GdiFlush();
+    auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (LONG i = 0; i < width * height; ++i) pixels.push_back({quads[i].rgbBlue, quads[i].rgbGreen, quads[i].rgbRed});
     return pixels;
 }
 

@@ -1,5 +1,6 @@
 #include "LoadResourceImage.h"
 
+#include "framework/CComPtr.h"
 #include "framework/CHandle.h"
 #include "framework/CreateStreamOverBytes.h"
 #include "framework/CWinApp.h"
@@ -21,14 +22,12 @@ Gdiplus::Image* LoadResourceImage(UINT id, LPCWSTR type, HINSTANCE module)
     if (type == RT_BITMAP) return LoadBitmapImage(id, module);
     if (!module) module = AfxGetResourceHandle();
 
-    IStream* stream = nullptr;
+    CComPtr<IStream> stream;
     if (HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), type)) {
         DWORD size = ::SizeofResource(module, found);
         HGLOBAL loaded = ::LoadResource(module, found);
-        if (const void* bytes = loaded ? ::LockResource(loaded) : nullptr) stream = CreateStreamOverBytes(bytes, size);
+        if (const void* bytes = loaded ? ::LockResource(loaded) : nullptr) stream.Attach(CreateStreamOverBytes(bytes, size));
         ::FreeResource(loaded);
     }
-    auto* image = new Gdiplus::Image(stream, FALSE);
-    if (stream) stream->Release();
-    return image;
+    return new Gdiplus::Image(stream, FALSE);
 }
