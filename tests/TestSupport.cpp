@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "framework/CClientDC.h"
 #include "framework/CHandle.h"
 #include "framework/CSelectObject.h"
@@ -38,7 +41,9 @@ std::wstring TestFolder()
 
 std::wstring ProgramPath() { return TestFolder() + L"..\\Veyrath.exe"; }
 
-std::vector<ScreenPixel> CaptureScreen(const RECT& rect)
+namespace {
+
+std::vector<ScreenPixel> CaptureScreenOnce(const RECT& rect)
 {
     LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
     std::vector<ScreenPixel> pixels;
@@ -55,6 +60,35 @@ std::vector<ScreenPixel> CaptureScreen(const RECT& rect)
     auto* quads = static_cast<const RGBQUAD*>(bits);
     for (LONG i = 0; i < width * height; ++i) pixels.push_back({quads[i].rgbBlue, quads[i].rgbGreen, quads[i].rgbRed});
     return pixels;
+}
+
+bool SamePixels(const std::vector<ScreenPixel>& a, const std::vector<ScreenPixel>& b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(ScreenPixel)) == 0;
+}
+
+bool AllBlack(const std::vector<ScreenPixel>& pixels)
+{
+    return std::all_of(pixels.begin(), pixels.end(), [](const ScreenPixel& p) { return !p.r && !p.g && !p.b; });
+}
+
+}  // namespace
+
+std::vector<ScreenPixel> CaptureScreen(const RECT& rect)
+{
+    // The X server shows a layered window's new picture a little after the
+    // call that presented it: wait until three captures in a row agree on a
+    // picture.
+    std::vector<ScreenPixel> previous = CaptureScreenOnce(rect);
+    int agreeing = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        PumpUntil([] { return false; }, 30);
+        std::vector<ScreenPixel> current = CaptureScreenOnce(rect);
+        agreeing = SamePixels(current, previous) && !AllBlack(current) ? agreeing + 1 : 0;
+        if (agreeing == 2) return current;
+        previous = std::move(current);
+    }
+    return previous;
 }
 
 SIZE FrameSize(DWORD style, LONG width, LONG height)

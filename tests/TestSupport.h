@@ -18,7 +18,8 @@ std::wstring ProgramPath();
 struct ScreenPixel {
     BYTE b, g, r;
 };
-// The screen's pixels in `rect`, row by row from the top.
+// The screen's pixels in `rect`, row by row from the top, once the picture
+// there has settled.
 std::vector<ScreenPixel> CaptureScreen(const RECT& rect);
 
 // The style a window of `style` must have to be `width` x `height` with frame.
